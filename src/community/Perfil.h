@@ -1,0 +1,14 @@
+// The profile window: statistics, personal data and the password change.
+#pragma once
+
+#include "app/Controles.h"
+#include "community/DadosPessoais.h"
+
+class TfrPerfil : public TFormulario {
+    Q_OBJECT
+public:
+    TfrPerfil();
+
+    TCamposPessoais Campos;
+    TImagem* Image3; ///< send the personal data
+};
