@@ -6,7 +6,7 @@ pacotes=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-multimedia-dev libqt6multimedia6 libqt6sql6-sqlite libgl-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth fonts-dejavu-core fonts-liberation2
+  xvfb xauth fonts-dejavu-core fonts-liberation2 fonts-wine
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good pulseaudio-utils
 )
 

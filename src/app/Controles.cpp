@@ -5,12 +5,35 @@
 #include "app/Erros.h"
 
 #include <QBitmap>
+#include <QFile>
+#include <QFontDatabase>
 #include <QGuiApplication>
 #include <QHash>
 #include <QMouseEvent>
 #include <QProxyStyle>
 #include <QScreen>
 #include <QValidator>
+
+void RegistrarFontes()
+{
+    for (const char* arquivo : {"/usr/share/wine/fonts/tahoma.ttf", "/usr/share/wine/fonts/tahomabd.ttf"})
+        if (QFile::exists(QString::fromLatin1(arquivo)))
+            QFontDatabase::addApplicationFont(QString::fromLatin1(arquivo));
+    const struct {
+        const char* face;
+        const char* substituta;
+    } substituicoes[] = {
+        {"Tahoma", "DejaVu Sans"},
+        {"Verdana", "DejaVu Sans"},
+        {"Courier New", "Liberation Mono"},
+        {"Arial", "Liberation Sans"},
+        {"Times New Roman", "Liberation Serif"},
+    };
+    const QStringList instaladas = QFontDatabase::families();
+    for (const auto& s : substituicoes)
+        if (!instaladas.contains(QString::fromLatin1(s.face)))
+            QFont::insertSubstitution(QString::fromLatin1(s.face), QString::fromLatin1(s.substituta));
+}
 
 QColor CorBGR(quint32 bgr)
 {

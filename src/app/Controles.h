@@ -9,6 +9,10 @@
 #include <QTimer>
 #include <QWidget>
 
+/// Makes the window faces available: Tahoma from the system's font files when present, and the
+/// closest installed faces for the others.
+void RegistrarFontes();
+
 /// A colour written $BBGGRR.
 QColor CorBGR(quint32 bgr);
 

@@ -1,5 +1,6 @@
 // Velmor: start-up of the game client.
 #include "app/Aplicacao.h"
+#include "app/Controles.h"
 #include "app/Erros.h"
 #include "app/Janelas.h"
 #include "app/Sessao.h"
@@ -45,6 +46,7 @@ int main(int argc, char** argv)
         TAplicacao aplicacao(argc, argv);
         QApplication::setApplicationName(QStringLiteral("Velmor"));
         QApplication::setQuitOnLastWindowClosed(false);
+        RegistrarFontes();
         CriarJanelas(argumentos);
         if (!TerminoPedido())
             FrLogin->show();

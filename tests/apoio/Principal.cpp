@@ -1,5 +1,6 @@
 // The test programs' main: the application object first, headless.
 #include "app/Aplicacao.h"
+#include "app/Controles.h"
 
 #include <gtest/gtest.h>
 
@@ -11,5 +12,6 @@ int main(int argc, char** argv)
     TAplicacao aplicacao(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Velmor"));
     QApplication::setQuitOnLastWindowClosed(false);
+    RegistrarFontes();
     return RUN_ALL_TESTS();
 }
