@@ -92,6 +92,7 @@ TFrLogin::TFrLogin(const QStringList& argumentos)
     ListaPaises = new QPlainTextEdit(this);
     ListaPaises->setObjectName(QStringLiteral("ListaPaises"));
     ListaPaises->setLineWrapMode(QPlainTextEdit::NoWrap);
+    ListaPaises->setPlainText(ListaPaisesPadrao().join(QLatin1Char('\n')));
     ListaPaises->hide();
     memTokens = new QPlainTextEdit(this);
     memTokens->setObjectName(QStringLiteral("memTokens"));
@@ -122,6 +123,7 @@ TFrLogin::TFrLogin(const QStringList& argumentos)
     EstadoJogo.NumeroObjetivo = QStringLiteral("00");
     Sessao.MultiplicadorPontos = 1;
     setWindowTitle(QStringLiteral("Velmor v2.0"));
+    EstadoJogo.Paises = CarregarPaises(ListaPaises->toPlainText().split(QLatin1Char('\n')));
     Sessao.HistoricoEnvio = QStringList(TamanhoHistorico);
     if (!HaSaidaDeAudio()) {
         cbSemSom->setChecked(true);
