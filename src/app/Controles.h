@@ -32,6 +32,8 @@ public:
     TFormulario(const QString& nomeClasse, const QString& titulo, int largura, int altura,
         Qt::WindowFlags botoes, TPosicao posicao = TPosicao::CentroDaTela, QWidget* pai = nullptr);
     int Tag = 0;
+    /// The client area's size (the window's size, unless a menu sits above the client area).
+    virtual QSize AreaCliente() const { return size(); }
 
 protected:
     void showEvent(QShowEvent* evento) override;

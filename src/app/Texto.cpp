@@ -76,6 +76,23 @@ int InteiroEstrito(const QString& texto)
     return valor;
 }
 
+std::optional<int> InteiroOpcional(const QString& texto)
+{
+    int valor = 0;
+    return LerInteiro(texto, valor) ? std::optional<int>(valor) : std::nullopt;
+}
+
+bool IguaisIgnorandoCaixaAscii(const QString& a, const QString& b)
+{
+    if (a.size() != b.size())
+        return false;
+    const auto minuscula = [](QChar c) { return c >= QLatin1Char('A') && c <= QLatin1Char('Z') ? QChar(c.unicode() + 32) : c; };
+    for (int i = 0; i < a.size(); ++i)
+        if (minuscula(a[i]) != minuscula(b[i]))
+            return false;
+    return true;
+}
+
 int InteiroLeniente(const QString& texto)
 {
     int valor = 0;

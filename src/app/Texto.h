@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 /// Field n (counting from 1) of a comma-separated text; empty when absent or n < 1.
 QString CampoCSV(const QString& texto, int n);
 
@@ -18,6 +20,12 @@ QString Primeiros(const QString& texto, int n);
 
 /// Strict integer: optional leading blanks, optional sign, decimal digits; anything else throws EErroConversao.
 int InteiroEstrito(const QString& texto);
+
+/// The integer of a text by the strict rule, or nothing when it is not one.
+std::optional<int> InteiroOpcional(const QString& texto);
+
+/// Whether two texts are equal when the case of ASCII letters is ignored (other letters compare exactly).
+bool IguaisIgnorandoCaixaAscii(const QString& a, const QString& b);
 
 /// Lenient integer: like InteiroEstrito, but a text that is not a number counts as 0.
 int InteiroLeniente(const QString& texto);

@@ -8,4 +8,19 @@ TfrPerfil::TfrPerfil()
     Image3 = new TImagem(this, QStringLiteral("Image3"), QRect(551, 181, 78, 49));
     Image3->setToolTip(QStringLiteral("Clique aqui para enviar os seus dados atualizados."));
     Image3->hide();
+    const struct {
+        QLabel** rotulo;
+        const char* nome;
+        QRect lugar;
+    } estatisticas[] = {
+        {&lbPartidas, "lbPartidas", {32, 314, 48, 23}}, {&lbVitorias, "lbVitorias", {102, 314, 48, 23}},
+        {&lbPercentual, "lbPercentual", {161, 314, 48, 23}}, {&lbAbandonos, "lbAbandonos", {234, 314, 48, 23}},
+        {&lbPontos, "lbPontos", {78, 366, 72, 23}}, {&lbRanking, "lbRanking", {183, 366, 60, 23}},
+    };
+    for (const auto& e : estatisticas) {
+        *e.rotulo = CriarRotulo(this, QString::fromLatin1(e.nome), e.lugar, QStringLiteral("0"));
+        (*e.rotulo)->setAlignment(Qt::AlignCenter);
+        (*e.rotulo)->setFont(FontePontos(QStringLiteral("Verdana"), 14));
+        (*e.rotulo)->setStyleSheet(QStringLiteral("color: white; background: transparent;"));
+    }
 }

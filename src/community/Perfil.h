@@ -11,4 +11,10 @@ public:
 
     TCamposPessoais Campos;
     TImagem* Image3; ///< send the personal data
+    QLabel* lbPartidas;
+    QLabel* lbVitorias;
+    QLabel* lbPercentual;
+    QLabel* lbAbandonos;
+    QLabel* lbPontos;
+    QLabel* lbRanking;
 };

@@ -19,6 +19,15 @@ TFrMapa::TFrMapa()
     ProgressBar1->hide();
     for (int k = 1; k <= 6; ++k)
         Status[k - 1] = new TImagem(this, QStringLiteral("Status%1").arg(k), QRect(831, 100 + 40 * (k - 1), 16, 16));
+    ChatInGame = new QPlainTextEdit(this);
+    ChatInGame->setObjectName(QStringLiteral("ChatInGame"));
+    ChatInGame->setGeometry(4, 591, 425, 93);
+    ChatInGame->setReadOnly(true);
+    ChatInGame->setFont(FontePixels(QStringLiteral("Tahoma"), 11));
+    ChatInGame->setStyleSheet(QStringLiteral("background: black; color: white;"));
+    cbPausaChat = new QCheckBox(QStringLiteral("Pausar"), this);
+    cbPausaChat->setObjectName(QStringLiteral("cbPausaChat"));
+    cbPausaChat->move(355, 591);
 }
 
 void TFrMapa::IconeStatus(int cor, const QString& figura, bool marcar)

@@ -3,6 +3,8 @@
 
 #include "app/Controles.h"
 
+#include <QCheckBox>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 
 #include <array>
@@ -19,4 +21,6 @@ public:
     QLabel* Label11;
     QProgressBar* ProgressBar1;
     std::array<TImagem*, 6> Status{};
+    QPlainTextEdit* ChatInGame;
+    QCheckBox* cbPausaChat;
 };

@@ -27,7 +27,7 @@ const QHash<QString, TTratador>& Tabela()
 {
     static const QHash<QString, TTratador> tabela = [] {
         QHash<QString, TTratador> t;
-        for (const auto& familia : {TratadoresSessao()})
+        for (const auto& familia : {TratadoresSessao(), TratadoresLobby()})
             for (const TTratadorCodigo& h : familia)
                 t.insert(QString::fromLatin1(h.Codigo), h.Tratador);
         return t;

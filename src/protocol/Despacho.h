@@ -37,3 +37,7 @@ bool TemTratador(const QString& codigo);
 
 /// The handlers of each family, gathered into the dispatcher's one table.
 std::span<const TTratadorCodigo> TratadoresSessao();
+std::span<const TTratadorCodigo> TratadoresLobby();
+
+/// The blacklist text of a seated player: how many blacklists hold him, and whether the user's does.
+QString TextoListaNegra(const QString& contagem, const QString& nick);
