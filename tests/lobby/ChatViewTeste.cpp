@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <limits>
+#include <set>
 
 namespace {
 
@@ -219,16 +220,23 @@ TEST_F(ChatView, NovaLinhaAlemDoLimiteDescartaAMaisAntigaEASelecao)
 
 TEST_F(ChatView, BarraApareceERefazAQuebraNaMesmaAtualizacao)
 {
-    // Narrow words fill each row to within a few pixels of the full-width limit.
-    Vista.AdicionarTexto(QStringLiteral("i ").repeated(300), 6);
+    // Rows of the first line in the last paint, and how far right they reach.
+    const auto fileirasDaPrimeira = [this] {
+        std::set<int> topos;
+        int direita = 0;
+        for (const TCaixaChat& caixa : Vista.Caixas())
+            if (caixa.Chave < ChaveChat(1, 0)) {
+                topos.insert(caixa.Retangulo.top());
+                direita = std::max(direita, caixa.Retangulo.left() + caixa.Retangulo.width());
+            }
+        return std::pair{int(topos.size()), direita};
+    };
+    // Narrow words fill each row to within a few pixels of the limit.
+    Vista.AdicionarTexto(QStringLiteral("i ").repeated(1000), 6);
     Vista.RolarParaFim();
     Pintar();
     ASSERT_FALSE(Vista.BarraVisivel());
-    const int limiteEstreito = Vista.width() - Vista.Barra()->width() - TChatView::MargemDireita;
-    int maisDireita = 0;
-    for (const TCaixaChat& caixa : Vista.Caixas())
-        maisDireita = std::max(maisDireita, caixa.Retangulo.left() + caixa.Retangulo.width());
-    ASSERT_GT(maisDireita, limiteEstreito) << "the long line must reach under the scroll bar";
+    const auto [fileirasLargas, direitaLarga] = fileirasDaPrimeira();
 
     Mensagens(40);
     Vista.RolarParaFim();
@@ -245,8 +253,11 @@ TEST_F(ChatView, BarraApareceERefazAQuebraNaMesmaAtualizacao)
     Vista.Barra()->setValue(0);
     EXPECT_EQ(Vista.Topo(), 0);
     Pintar();
-    for (const TCaixaChat& caixa : Vista.Caixas())
-        EXPECT_LE(caixa.Retangulo.left() + caixa.Retangulo.width(), limiteEstreito) << caixa.Chave;
+    const auto [fileirasEstreitas, direitaEstreita] = fileirasDaPrimeira();
+    const int limiteEstreito = Vista.width() - Vista.Barra()->width() - TChatView::MargemDireita;
+    EXPECT_GT(direitaLarga, limiteEstreito);
+    EXPECT_LE(direitaEstreita, limiteEstreito);
+    ASSERT_GT(fileirasEstreitas, fileirasLargas) << "the long line must need one more row when narrower";
 }
 
 TEST_F(ChatView, RodaRolaSessentaPixelsPorDenteSemPassarDasPontas)
