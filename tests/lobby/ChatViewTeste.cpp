@@ -210,6 +210,10 @@ TEST_F(ChatView, NovaLinhaAlemDoLimiteDescartaAMaisAntigaEASelecao)
     EXPECT_EQ(Vista.Linhas().back()[4].Texto, "nova");
     EXPECT_EQ(Vista.InicioSelecao(), -1);
     EXPECT_EQ(Vista.FimSelecao(), -1);
+    Vista.RolarParaFim();
+    Pintar();
+    ASSERT_FALSE(Vista.Caixas().empty());
+    EXPECT_EQ(Vista.Caixas().back().Chave, ChaveChat(TChatView::MaximoLinhas - 1, 6)) << "the word \"nova\"";
 
     Vista.Limpar();
     EXPECT_TRUE(Vista.Linhas().empty());
@@ -354,4 +358,17 @@ TEST_F(ChatView, FiguraForaDaListaGuardaOLugarSemDesenhar)
         EXPECT_EQ(caixa, QRect(10 + 19 * int(i), 2, 19, 19)) << i;
         EXPECT_EQ(imagem.pixel(caixa.center()), esperadas[i]) << i;
     }
+}
+
+TEST_F(ChatView, TrechoAcrescentadoDepoisDaPinturaAparece)
+{
+    Mensagem(QStringLiteral("Ana"), QStringLiteral("oi"));
+    Vista.RolarParaFim();
+    Pintar();
+    const size_t antes = Vista.Caixas().size();
+    Vista.AdicionarTexto(QStringLiteral(" tudo bem"), 6);
+    Vista.update();
+    Pintar();
+    ASSERT_EQ(Vista.Caixas().size(), antes + 3);
+    EXPECT_EQ(Vista.Caixas().back().Chave, ChaveChat(0, antes + 2));
 }
