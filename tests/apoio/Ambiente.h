@@ -1,6 +1,7 @@
 // The fixture of the client's tests: a fresh working folder, fake dialogs, recorded sends and sounds.
 #pragma once
 
+#include "apoio/Impressao.h"
 #include "app/Dialogos.h"
 
 #include <QStringList>

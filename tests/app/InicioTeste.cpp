@@ -6,7 +6,22 @@
 #include "app/Janelas.h"
 #include "app/Registro.h"
 #include "app/Sessao.h"
+#include "community/Amigos.h"
+#include "community/BlackList.h"
+#include "community/Gradua.h"
+#include "community/Lideres.h"
 #include "community/Login.h"
+#include "community/Missao.h"
+#include "community/NovaConta.h"
+#include "community/Perfil.h"
+#include "community/Printar.h"
+#include "community/Ranking.h"
+#include "community/Regras.h"
+#include "game/FimDeJogo.h"
+#include "game/Mapa.h"
+#include "game/Prepara.h"
+#include "game/Troca.h"
+#include "lobby/ChatMetal.h"
 #include "game/EstadoJogo.h"
 #include "media/Som.h"
 
@@ -64,32 +79,32 @@ TEST_F(Inicio, ValoresDeCriacaoEModoAdmin)
 TEST_F(Inicio, DezoitoJanelasComNomeTituloETamanho)
 {
     CriarJanelas();
-    struct Caso { QWidget* janela; const char* classe; const char* titulo; int largura; int altura; };
+    struct Caso { TFormulario* janela; const char* classe; const char* titulo; int largura; int altura; };
     const Caso casos[] = {
-        {reinterpret_cast<QWidget*>(FrLogin), "TFrLogin", "Velmor v2.0", 640, 480},
-        {reinterpret_cast<QWidget*>(FrPrepara), "TFrPrepara", "Velmor", 700, 485},
-        {reinterpret_cast<QWidget*>(FrMapa), "TFrMapa", "Velmor - Jogo - v2.0", 1011, 700},
-        {reinterpret_cast<QWidget*>(FrTroca), "TFrTroca", "Cartas para Troca", 418, 361},
-        {reinterpret_cast<QWidget*>(FrEliminado), "TFrEliminado", "Exército Eliminado", 198, 240},
-        {reinterpret_cast<QWidget*>(FrVitoria), "TFrVitoria", "Fim de Partida", 582, 270},
-        {reinterpret_cast<QWidget*>(FrChat), "TFrChat", "Ziderad Ovarize", 1010, 702},
-        {reinterpret_cast<QWidget*>(frAmigos), "TfrAmigos", "Lista de Amigos", 640, 480},
-        {reinterpret_cast<QWidget*>(FrGradua), "TFrGradua", "Pontos e Patentes", 732, 764},
-        {reinterpret_cast<QWidget*>(FRRegvelmor), "TFRRegvelmor", "FRRegvelmor", 798, 575},
-        {reinterpret_cast<QWidget*>(FrPrintar), "TFrPrintar", "Tira Print", 174, 46},
-        {reinterpret_cast<QWidget*>(frMissao), "TfrMissao", "Velmor Missões", 640, 480},
-        {reinterpret_cast<QWidget*>(frPerfil), "TfrPerfil", "Seu Perfil no Velmor", 640, 480},
-        {reinterpret_cast<QWidget*>(frLiderDetalhe), "TfrLiderDetalhe", "Lideres - Detalhamento", 640, 480},
-        {reinterpret_cast<QWidget*>(frNovaConta), "TfrNovaConta", "Criando Nova Conta", 640, 480},
-        {reinterpret_cast<QWidget*>(frLiderEntrada), "TfrLiderEntrada", "Lideres - Distribuição Mundial", 640, 480},
-        {reinterpret_cast<QWidget*>(frBlackList), "TfrBlackList", "Lista Negra", 640, 480},
-        {reinterpret_cast<QWidget*>(FrRanking2), "TFrRanking2", "Ranking Duelos", 640, 480},
+        {static_cast<TFormulario*>(FrLogin), "TFrLogin", "Velmor v2.0", 640, 480},
+        {static_cast<TFormulario*>(FrPrepara), "TFrPrepara", "Velmor", 700, 485},
+        {static_cast<TFormulario*>(FrMapa), "TFrMapa", "Velmor - Jogo - v2.0", 1011, 700},
+        {static_cast<TFormulario*>(FrTroca), "TFrTroca", "Cartas para Troca", 418, 361},
+        {static_cast<TFormulario*>(FrEliminado), "TFrEliminado", "Exército Eliminado", 198, 240},
+        {static_cast<TFormulario*>(FrVitoria), "TFrVitoria", "Fim de Partida", 582, 270},
+        {static_cast<TFormulario*>(FrChat), "TFrChat", "Ziderad Ovarize", 1010, 702},
+        {static_cast<TFormulario*>(frAmigos), "TfrAmigos", "Lista de Amigos", 640, 480},
+        {static_cast<TFormulario*>(FrGradua), "TFrGradua", "Pontos e Patentes", 732, 764},
+        {static_cast<TFormulario*>(FRRegvelmor), "TFRRegvelmor", "FRRegvelmor", 798, 575},
+        {static_cast<TFormulario*>(FrPrintar), "TFrPrintar", "Tira Print", 174, 46},
+        {static_cast<TFormulario*>(frMissao), "TfrMissao", "Velmor Missões", 640, 480},
+        {static_cast<TFormulario*>(frPerfil), "TfrPerfil", "Seu Perfil no Velmor", 640, 480},
+        {static_cast<TFormulario*>(frLiderDetalhe), "TfrLiderDetalhe", "Lideres - Detalhamento", 640, 480},
+        {static_cast<TFormulario*>(frNovaConta), "TfrNovaConta", "Criando Nova Conta", 640, 480},
+        {static_cast<TFormulario*>(frLiderEntrada), "TfrLiderEntrada", "Lideres - Distribuição Mundial", 640, 480},
+        {static_cast<TFormulario*>(frBlackList), "TfrBlackList", "Lista Negra", 640, 480},
+        {static_cast<TFormulario*>(FrRanking2), "TFrRanking2", "Ranking Duelos", 640, 480},
     };
     for (const Caso& c : casos) {
         ASSERT_NE(c.janela, nullptr) << c.classe;
         EXPECT_EQ(c.janela->objectName(), c.classe);
         EXPECT_EQ(c.janela->windowTitle(), QString::fromUtf8(c.titulo)) << c.classe;
-        EXPECT_EQ(c.janela->size(), QSize(c.largura, c.altura)) << c.classe;
+        EXPECT_EQ(c.janela->AreaCliente(), QSize(c.largura, c.altura)) << c.classe;
         EXPECT_TRUE(c.janela->isWindow()) << c.classe;
     }
     EXPECT_EQ(FrRanking, nullptr);

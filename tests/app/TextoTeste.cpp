@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include "apoio/Impressao.h"
+
 #include <gtest/gtest.h>
 
 TEST(Texto, CampoCSVContaDeUmSemAparar)

@@ -149,10 +149,11 @@ TEST_F(Login, FluxoCompletoAteOLobby)
     ASSERT_TRUE(EsperarAte([&] { return FrChat->isVisible(); }));
     EXPECT_FALSE(FrLogin->isVisible());
     EXPECT_EQ(NickProprio(), "ZeMaria");
-    EXPECT_EQ(servidorJogo.ReceberQuadro(), "AB120000BlkLis L");
+    EXPECT_EQ(servidorJogo.ReceberQuadro(), "AB120000JogAnd");
+    EXPECT_EQ(servidorJogo.ReceberQuadro(), "AB120001BlkLis L");
 
     FrLogin->InfAtiTimer(); // lobby: "InfAti" with the token
-    EXPECT_EQ(servidorJogo.ReceberQuadro(), "AB120001InfAti AB12");
+    EXPECT_EQ(servidorJogo.ReceberQuadro(), "AB120002InfAti AB12");
 }
 
 TEST_F(Login, LoginRecusadoDeixaAJanelaUsavel)

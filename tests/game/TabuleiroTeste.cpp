@@ -5,6 +5,8 @@
 
 #include <QMap>
 
+#include "apoio/Impressao.h"
+
 #include <gtest/gtest.h>
 
 namespace {

@@ -55,13 +55,13 @@ TEST_F(Lobby, RegrasDaEntradaDoChat)
     struct Caso { const char* entrada; const char* privativo; bool moderador; const char* enviada; };
     const Caso casos[] = {
         {"   ", "", false, nullptr},
-        {"ola, tudo bem?", "", false, "0000EnvMsg ola, tudo bem?"},
-        {" com brancos ", "", false, "0000EnvMsg  com brancos "},
-        {"psiu, ei", "Bia", false, "0000MsgPri Bia,psiu, ei"},
+        {"ola, tudo bem?", "", false, "00000000EnvMsg ola, tudo bem?"},
+        {" com brancos ", "", false, "00000000EnvMsg  com brancos "},
+        {"psiu, ei", "Bia", false, "00000000MsgPri Bia,psiu, ei"},
         {"#comentario", "", false, nullptr},
         {"$KickUs Ze,x", "", false, nullptr},
-        {"$KickUs Ze,x", "", true, "0000KickUs Ze,x"},
-        {"!Recado para todos", "", false, "0000Recado para todos"},
+        {"$KickUs Ze,x", "", true, "00000000KickUs Ze,x"},
+        {"!Recado para todos", "", false, "00000000Recado para todos"},
         {"!recado para todos", "", false, nullptr},
         {"!Outro", "", false, nullptr},
     };

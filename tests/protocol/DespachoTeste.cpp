@@ -100,7 +100,7 @@ TEST_F(Despacho, LogAceEntraNoLobby)
     EXPECT_EQ(Sons, QStringList{"Bemvindo"});
     EXPECT_FALSE(FrLogin->tmrConexao->Ligado());
     EXPECT_EQ(frBlackList->lbInimigos->count(), 0);
-    EXPECT_EQ(Enviadas, QStringList{"AB120000BlkLis L"});
+    EXPECT_EQ(Enviadas, (QStringList{"AB120000JogAnd", "AB120001BlkLis L"})); // the lobby asks for its games
 }
 
 TEST_F(Despacho, VereditosNoStatusDoLogin)

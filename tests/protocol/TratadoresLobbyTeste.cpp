@@ -138,9 +138,10 @@ TEST_F(TratadoresLobby, JogCriLevaASala)
 {
     Sessao.TokenSessao = "TK01";
     FrChat->show();
+    Enviadas.clear();
     Receber("JogCri G042,Brasil,Ana");
     EXPECT_EQ(EstadoJogo.JogoAtual, "G042");
-    EXPECT_EQ(Enviadas, (QStringList{"TK010000SaiCha", "TK010001JogEnt Ana,G042"}));
+    EXPECT_EQ(Enviadas, (QStringList{"TK010001SaiCha", "TK010002JogEnt Ana,G042"}));
     EXPECT_FALSE(FrChat->isVisible());
     EXPECT_TRUE(Sessao.NaPreparacao);
     EXPECT_TRUE(EstadoJogo.SouCriador);
