@@ -138,7 +138,9 @@ TFrChat::TFrChat()
     Painel->setObjectName(QStringLiteral("Painel"));
     Painel->setFixedSize(1010, 702);
     Painel->setAutoFillBackground(true);
-    Painel->setPalette(QPalette(QColor(0x80, 0x80, 0x80)));
+    QPalette cores = Painel->palette();
+    cores.setColor(QPalette::Window, QColor(0xA0, 0xA0, 0xA0)); // the system's button-shadow grey
+    Painel->setPalette(cores);
     disposicao->addWidget(Painel);
     CarregarListas();
 
