@@ -602,62 +602,43 @@ void TFrChat::ListaJogosDblClick(QListWidgetItem* item)
     NomeJogo->setCurrentIndex(NomeJogo->findText(nome, Qt::MatchFixedString));
 }
 
-namespace {
-
-QString SenhaOuSem(const QString& senha)
-{
-    return senha.isEmpty() ? QStringLiteral("SemSenha") : senha;
-}
-
-} // namespace
-
-void TFrChat::CriarJogo()
+void TFrChat::PedirJogo(const QString& semNome, bool observador, const QString& codigo, const TCamposPedido& campos)
 {
     const QString nome = NomeJogo->currentText();
     if (nome.isEmpty()) {
-        Status->setText(QStringLiteral("Digite um nome para este jogo"));
+        Status->setText(semNome);
         return;
     }
-    Sessao.Observador = false;
-    EnviarNumerada(QStringLiteral("CriJog ") + NickProprio() + QLatin1Char(',') + nome + QLatin1Char(',') + SenhaOuSem(SenhaJogo->text()));
+    Sessao.Observador = observador;
+    if (observador)
+        EstadoJogo.MinhaCor = 0;
+    const QString senha = SenhaJogo->text().isEmpty() ? QStringLiteral("SemSenha") : SenhaJogo->text();
+    EnviarMensagem(codigo, campos(nome, senha));
     Status->setText(QStringLiteral(" Solicitação enviada ao servidor ..."));
+}
+
+void TFrChat::CriarJogo()
+{
+    PedirJogo(QStringLiteral("Digite um nome para este jogo"), false, QStringLiteral("CriJog"),
+        [](const QString& nome, const QString& senha) { return QStringList{NickProprio(), nome, senha}; });
 }
 
 void TFrChat::EntrarJogo()
 {
-    const QString nome = NomeJogo->currentText();
-    if (nome.isEmpty()) {
-        Status->setText(QStringLiteral("Digite o Nome do Jogo"));
-        return;
-    }
-    Sessao.Observador = false;
-    EnviarNumerada(QStringLiteral("LogJog ") + nome + QLatin1Char(',') + SenhaOuSem(SenhaJogo->text()));
-    Status->setText(QStringLiteral(" Solicitação enviada ao servidor ..."));
+    PedirJogo(QStringLiteral("Digite o Nome do Jogo"), false, QStringLiteral("LogJog"),
+        [](const QString& nome, const QString& senha) { return QStringList{nome, senha}; });
 }
 
 void TFrChat::ReentrarJogo()
 {
-    const QString nome = NomeJogo->currentText();
-    if (nome.isEmpty()) {
-        Status->setText(QStringLiteral("Digite o Nome do Jogo"));
-        return;
-    }
-    Sessao.Observador = false;
-    EnviarNumerada(QStringLiteral("ReeJog ") + nome + QLatin1Char(',') + SenhaOuSem(SenhaJogo->text()) + QLatin1Char(',') + NickProprio());
-    Status->setText(QStringLiteral(" Solicitação enviada ao servidor ..."));
+    PedirJogo(QStringLiteral("Digite o Nome do Jogo"), false, QStringLiteral("ReeJog"),
+        [](const QString& nome, const QString& senha) { return QStringList{nome, senha, NickProprio()}; });
 }
 
 void TFrChat::AssistirJogo()
 {
-    const QString nome = NomeJogo->currentText();
-    if (nome.isEmpty()) {
-        Status->setText(QStringLiteral("Digite o Nome do Jogo"));
-        return;
-    }
-    Sessao.Observador = true;
-    EstadoJogo.MinhaCor = 0;
-    EnviarNumerada(QStringLiteral("EntSal ") + nome + QLatin1Char(',') + SenhaOuSem(SenhaJogo->text()) + QLatin1Char(',') + NickProprio());
-    Status->setText(QStringLiteral(" Solicitação enviada ao servidor ..."));
+    PedirJogo(QStringLiteral("Digite o Nome do Jogo"), true, QStringLiteral("EntSal"),
+        [](const QString& nome, const QString& senha) { return QStringList{nome, senha, NickProprio()}; });
 }
 
 // ---- toolbar, timer, leaving ----

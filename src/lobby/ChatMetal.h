@@ -11,6 +11,7 @@
 #include <QProgressBar>
 #include <QTreeWidget>
 
+#include <functional>
 #include <map>
 
 class TChatView;
@@ -107,5 +108,9 @@ private:
     void CarregarListas();
     void CriarMenu();
     void Sair();
+    /// A game request: the status text when no name is chosen; else the message of the chosen
+    /// name and password ("SemSenha" when none).
+    using TCamposPedido = std::function<QStringList(const QString& nome, const QString& senha)>;
+    void PedirJogo(const QString& semNome, bool observador, const QString& codigo, const TCamposPedido& campos);
     bool MinusculasApenas = true;
 };
