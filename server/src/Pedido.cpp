@@ -44,12 +44,6 @@ std::optional<TPedido> LerPedido(const QString& texto)
     } catch (const EErroConversao&) {
         return std::nullopt;
     }
-    // A sign or blanks pass the strict integer reader but are no sequence number.
-    if (numeracao.Numerada) {
-        for (const QChar c : texto.mid(TamanhoToken, 4))
-            if (!c.isDigit() || c.unicode() > 0x7F)
-                return std::nullopt;
-    }
     const QString& resto = numeracao.Resto;
     pedido.Numerada = numeracao.Numerada;
     pedido.Numero = numeracao.Numero;
