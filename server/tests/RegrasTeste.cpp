@@ -7,6 +7,7 @@
 #include "Pedido.h"
 #include "Validacao.h"
 #include "app/Texto.h"
+#include "apoio/Impressao.h"
 
 #include <gtest/gtest.h>
 
