@@ -23,7 +23,7 @@ protected:
         Relogio.Agora = [this] { return Agora; };
         Relogio.Ms = [this] { return Ms; };
         Logica = std::make_unique<TLobby>(Banco, Limites, Relogio);
-        Cadastro = std::make_unique<TCadastro>(Banco, Relogio);
+        LogicaCadastro = std::make_unique<TCadastro>(Banco, Relogio);
     }
 
     TCanalFalso* Novo()
@@ -53,7 +53,7 @@ protected:
     {
         const std::optional<TPedido> pedido = LerPedido(QStringLiteral("0000") + texto);
         ASSERT_TRUE(pedido) << texto.toStdString();
-        Cadastro->Recebeu(canal, *pedido);
+        LogicaCadastro->Recebeu(canal, *pedido);
     }
 
     /// Empties every connection's record.
@@ -74,6 +74,6 @@ private:
 protected:
     TBancoContas Banco;
     std::unique_ptr<TLobby> Logica;
-    std::unique_ptr<TCadastro> Cadastro;
+    std::unique_ptr<TCadastro> LogicaCadastro;
     std::vector<std::unique_ptr<TCanalFalso>> Canais;
 };
