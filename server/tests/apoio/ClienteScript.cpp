@@ -99,14 +99,14 @@ std::optional<QString> TClienteScript::Proxima(int ms)
     return n.Resto;
 }
 
-std::optional<QString> TClienteScript::Esperar(const QString& codigo, int ms)
+std::optional<QString> TClienteScript::Esperar(const QString& inicio, int ms)
 {
     QDeadlineTimer prazo(ms);
     while (!prazo.hasExpired()) {
         const std::optional<QString> m = Proxima(int(qMax<qint64>(1, prazo.remainingTime())));
         if (!m)
             return std::nullopt;
-        if (CodigoDe(*m) == codigo)
+        if (m->startsWith(inicio))
             return m;
     }
     return std::nullopt;

@@ -27,8 +27,8 @@ public:
     void Numerada(const QString& texto);
     /// The next message, with its number taken off and checked; nullopt on time-out or close.
     std::optional<QString> Proxima(int ms = 5000);
-    /// Messages until the first with this code; the others are kept in Vistas.
-    std::optional<QString> Esperar(const QString& codigo, int ms = 5000);
+    /// Messages until the first that begins with `inicio` (a code, or a code and fields).
+    std::optional<QString> Esperar(const QString& inicio, int ms = 5000);
     /// Everything that arrives within `ms`.
     QStringList Coletar(int ms);
     /// Whether the server closed the connection within `ms`.
