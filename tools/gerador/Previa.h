@@ -6,3 +6,6 @@
 
 /// Composes the board from the generated files in `pasta`, the way the board window draws it.
 QImage PreviaDoTabuleiro(const QString& pasta);
+
+/// The lobby with its buttons, players, games and a few chat lines, composed the same way.
+QImage PreviaDoSalao(const QString& pasta);

@@ -1,6 +1,7 @@
 // Velmor's asset generator: draws every picture and synthesises every sound the client loads.
 // Usage: velmor_gerador PASTA [FILTRO]   (FILTRO: only assets whose path contains it; no final check)
 //        velmor_gerador PASTA --previa ARQUIVO.png   (after a generation: the board with markers, for review)
+//        velmor_gerador PASTA --previa-salao ARQUIVO.png   (the lobby with its lists)
 #include "Mapa.h"
 #include "Previa.h"
 #include "Tabela.h"
@@ -65,6 +66,8 @@ int main(int argc, char** argv)
     const QString filtro = argumentos.size() > 2 ? argumentos[2] : QString();
     if (filtro == QLatin1String("--previa") && argumentos.size() > 3)
         return PreviaDoTabuleiro(pasta).save(argumentos[3]) ? 0 : 1;
+    if (filtro == QLatin1String("--previa-salao") && argumentos.size() > 3)
+        return PreviaDoSalao(pasta).save(argumentos[3]) ? 0 : 1;
 
     QElapsedTimer relogio;
     relogio.start();
