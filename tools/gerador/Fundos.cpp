@@ -432,7 +432,7 @@ QImage ChatFundo(int w, int h)
     QImage img = Base(w, h, QColor(0x0c, 0x0a, 0x06));
     QPainter p(&img);
     Suavizar(p);
-    p.setOpacity(0.08);
+    p.setOpacity(0.05);
     Emblema(p, QPointF(w / 2.0, h / 2.0), 150);
     return img;
 }

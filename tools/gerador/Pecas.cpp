@@ -416,6 +416,60 @@ void Proibido(QPainter& p, const QRectF& r)
     p.restore();
 }
 
+/// A glyph above the caption of a picture button, so its action reads at a glance.
+TIcone IconeDaLegenda(const QString& legenda)
+{
+    static const std::map<QString, QString> glifos = {
+        {QStringLiteral("Duelos"), QStringLiteral("\u2694")}, {QStringLiteral("Tutorial"), QStringLiteral("?")},
+        {QStringLiteral("Perfil"), QStringLiteral("\u263b")}, {QStringLiteral("Miss\u00f5es"), QStringLiteral("\u2691")},
+        {QStringLiteral("Ranking"), QStringLiteral("\u2605")}, {QStringLiteral("Patentes"), QStringLiteral("\u00bb")},
+        {QStringLiteral("L\u00edderes"), QStringLiteral("\u265b")}, {QStringLiteral("Amigos"), QStringLiteral("\u263b\u263b")},
+        {QStringLiteral("F\u00f3rum"), QStringLiteral("\u2709")}, {QStringLiteral("Regras"), QStringLiteral("\u2630")},
+        {QStringLiteral("Sair"), QStringLiteral("\u2716")}, {QStringLiteral("Criar Jogo"), QStringLiteral("\u271a")},
+        {QStringLiteral("Entrar"), QStringLiteral("\u279c")}, {QStringLiteral("Reentrar"), QStringLiteral("\u21bb")},
+        {QStringLiteral("Assistir"), QStringLiteral("\u25c9")}, {QStringLiteral("Iniciar"), QStringLiteral("\u25b6")},
+        {QStringLiteral("Pronto"), QStringLiteral("\u2714")}, {QStringLiteral("Voltar"), QStringLiteral("\u25c0")},
+        {QStringLiteral("Trocar"), QStringLiteral("\u21c4")}, {QStringLiteral("Fechar"), QStringLiteral("\u2716")},
+        {QStringLiteral("Criar Conta"), QStringLiteral("\u271a")}, {QStringLiteral("Salvar Dados"), QStringLiteral("\u2714")},
+        {QStringLiteral("Mudar Senha"), QStringLiteral("\u2731")}, {QStringLiteral("F\u00e1cil"), QStringLiteral("\u2605")},
+        {QStringLiteral("M\u00e9dia"), QStringLiteral("\u2605\u2605")}, {QStringLiteral("Dif\u00edcil"), QStringLiteral("\u2605\u2605\u2605")},
+        {QStringLiteral("Cancelar"), QStringLiteral("\u2716")}, {QStringLiteral("Entregar"), QStringLiteral("\u2714")},
+        {QStringLiteral("Meu Pa\u00eds"), QStringLiteral("\u2691")}, {QStringLiteral("Abandonar"), QStringLiteral("\u2716")},
+        {QStringLiteral("Convidar"), QStringLiteral("\u271a")}, {QStringLiteral("Expulsar"), QStringLiteral("\u2716")},
+        {QStringLiteral("Promover"), QStringLiteral("\u25b2")}, {QStringLiteral("Rebaixar"), QStringLiteral("\u25bc")},
+        {QStringLiteral("Adicionar"), QStringLiteral("\u271a")}, {QStringLiteral("Remover"), QStringLiteral("\u2716")},
+    };
+    const auto achado = glifos.find(QString(legenda).replace(QLatin1Char('\n'), QLatin1Char(' ')));
+    if (achado == glifos.end())
+        return {};
+    const QString glifo = achado->second;
+    // Actions that take something away are red, the others gold.
+    const bool perigo = glifo == QStringLiteral("\u2716") || glifo == QStringLiteral("\u25bc");
+    return [glifo, perigo](QPainter& p, const QRectF& r) {
+        p.save();
+        Suavizar(p);
+        QFont f(QStringLiteral("DejaVu Sans"));
+        f.setPixelSize(int(r.height() * 0.95));
+        f.setBold(true);
+        QPainterPath caminho;
+        caminho.addText(0, 0, f, glifo);
+        const QRectF caixa = caminho.boundingRect();
+        const double escala = std::min(r.width() * 1.6 / caixa.width(), r.height() / caixa.height());
+        QTransform t;
+        t.translate(r.center().x(), r.center().y());
+        t.scale(escala, escala);
+        t.translate(-caixa.center().x(), -caixa.center().y());
+        caminho = t.map(caminho);
+        p.setPen(QPen(QColor(0, 0, 0, 210), 1.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        QLinearGradient g(0, r.top(), 0, r.bottom());
+        g.setColorAt(0, perigo ? QColor(0xff, 0x90, 0x80) : QColor(0xff, 0xf0, 0xb0));
+        g.setColorAt(1, perigo ? QColor(0xc0, 0x20, 0x18) : QColor(0xd0, 0x98, 0x30));
+        p.setBrush(g);
+        p.drawPath(caminho);
+        p.restore();
+    };
+}
+
 } // namespace
 
 QImage DesenharTropa(int cor, int tipo)
@@ -762,5 +816,5 @@ QImage DesenharFiguraDeJanela(const char* janela, const char* controle, int larg
         Espadas(p, QRectF(largura * 0.2, altura * 0.2, largura * 0.6, altura * 0.6));
         return img;
     }
-    return DesenharBotao(largura, altura, legenda);
+    return DesenharBotao(largura, altura, legenda, IconeDaLegenda(legenda));
 }
