@@ -159,8 +159,8 @@ void TFrLogin::FormShow()
     EstadoJogo.MinhaCor = 0;
     LgSenha->setFocus();
     // The button pictures last: a missing one must not stop the window's set-up.
-    Image2->Carregar(QString::fromLatin1(Recursos::BotaoEntrar));
-    Image3->Carregar(QString::fromLatin1(Recursos::BotaoNovaConta));
+    Image2->Carregar(Recursos::Botao("TFrLogin", "Image2"));
+    Image3->Carregar(Recursos::Botao("TFrLogin", "Image3"));
 }
 
 void TFrLogin::closeEvent(QCloseEvent* evento)

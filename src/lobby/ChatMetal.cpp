@@ -216,7 +216,7 @@ TFrChat::TFrChat()
     Chat = new TChatView(richChat);
     Chat->setObjectName(QStringLiteral("Chat"));
     Chat->setGeometry(0, 0, 645, 495);
-    const QPixmap fundoChat = FiguraOuVazia(QString::fromLatin1(Recursos::FundoChatView));
+    const QPixmap fundoChat = FiguraOuVazia(Recursos::Botao("TFrChat", "RichChatFundo"));
     if (!fundoChat.isNull())
         Chat->DefinirFundo(fundoChat);
 
