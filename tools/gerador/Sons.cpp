@@ -156,8 +156,7 @@ double Nota(int semitonsDeLa4)
 }
 
 // Named notes (semitones from A4).
-constexpr int C4 = -9, D4 = -7, E4 = -5, F4 = -4, G4 = -2, A4 = 0, B4 = 2, C5 = 3, D5 = 5, E5 = 7, F5 = 8, G5 = 10,
-              A5 = 12, C6 = 15, E6 = 19, G6 = 22;
+constexpr int E4 = -5, G4 = -2, A4 = 0, C5 = 3, E5 = 7, G5 = 10, C6 = 15, E6 = 19, G6 = 22;
 
 QByteArray Bemvindo()
 {
@@ -185,7 +184,7 @@ QByteArray Atacado()
     TFaixa f(0.8);
     for (int i = 0; i < 2; ++i) {
         f.Metal(i * 0.3, 0.26, Nota(A4 - 12), 0.5);
-        f.Metal(i * 0.3, 0.26, Nota(E4 - 12 + 12), 0.25);
+        f.Metal(i * 0.3, 0.26, Nota(E4), 0.25);
     }
     f.Tambor(0.0, 0.5, 120, 40);
     f.Tambor(0.3, 0.5, 120, 40);
@@ -285,7 +284,7 @@ QByteArray Copo()
 QByteArray Objetivo()
 {
     TFaixa f(1.3);
-    const int notas[] = {A4 - 12, C5 - 12 + 12 - 12, E5 - 12, A4};
+    const int notas[] = {A4 - 12, C5 - 12, E5 - 12, A4}; // A minor, rising
     for (int i = 0; i < 4; ++i)
         f.Nota(i * 0.12, 1.1 - i * 0.12, Nota(notas[i]), 0.3, {{1, 1, 1.5}, {2, 0.3, 2.5}, {3, 0.1, 3}}, 0.04, 0.003);
     f.Sino(0.5, Nota(E6), 0.2, 0.7);
