@@ -70,8 +70,10 @@ inline constexpr const char* CartaVazia = "Imagens\\CartaVazia.bmp";
 QString Objetivo(int numero);
 /// Objective cards 1..Objetivos have a face (the server deals these numbers).
 inline constexpr int Objetivos = 14;
-/// Seat lamps of the preparation room (30 x 30): "Imagens\Esfera" + digit (0..4) + ".bmp".
+/// Seat lamps of the preparation room (30 x 30): "Imagens\Esfera" + digit + ".bmp". 0 is off, 3 the roulette
+/// light, 4 ready ("1" is shown as 4); every digit the server may send has a picture.
 QString Esfera(int digito);
+inline constexpr int DigitosDeEsfera = 10;
 
 // ---- Picture lists of the lobby and community windows -------------------------------------------
 enum class TamanhoInsignia {
