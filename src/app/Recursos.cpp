@@ -248,7 +248,7 @@ QStringList TodosOsRecursos()
         todos << Carta(carta);
     for (int objetivo = 0; objetivo <= Objetivos; ++objetivo)
         todos << Objetivo(objetivo);
-    for (int digito = 0; digito <= 4; ++digito)
+    for (int digito = 0; digito < DigitosDeEsfera; ++digito)
         todos << Esfera(digito);
 
     for (int patente = 1; patente <= Patentes; ++patente) {

@@ -6,6 +6,8 @@
 
 #include <span>
 
+/// Paths are written the Windows way, as the client asks for them (CaminhoRecurso maps them to local
+/// paths); the `const char*` ones are UTF-8 ("n\u00e3otroca"), so read them with QString::fromUtf8.
 namespace Recursos {
 
 // ---- Window backgrounds -------------------------------------------------------------------------
@@ -24,7 +26,7 @@ inline constexpr const char* FundoLiderDetalhes = "Imagens\\lider_detalhes.jpg";
 inline constexpr const char* FundoListaAmigos = "Imagens\\lista_amigos.jpg";
 inline constexpr const char* FundoRankingDuelos = "Imagens\\ranking_duelos.jpg";
 
-// ---- The board ---------------------------------------------------------------
+// ---- The board ----------------------------------------------------------------------------------
 /// Troop types drawn for every colour: "Shape" + colour + 00 .. TiposDeTropa - 1.
 inline constexpr int TiposDeTropa = 6;
 /// "Imagens\Shape" + colour (one digit) + type (two digits) + ".bmp"; 32 x 32, bottom-left pixel transparent.
@@ -62,16 +64,21 @@ inline constexpr const char* BotaoNaoTroca = "Imagens\\n\u00e3otroca.bmp";
 inline constexpr const char* SuperAtaqueLigado = "Imagens\\super_ataque_on.jpg";
 inline constexpr const char* SuperAtaqueDesligado = "Imagens\\super_ataque_off.jpg";
 
-// ---- Cards and objectives ------------------------------------------------------
+// ---- Cards and objectives -----------------------------------------------------------------------
 /// "Imagens\Carta" + two digits + ".bmp": 1..42 the territory cards, 43 the joker; 69 x 120.
 QString Carta(int numero);
 inline constexpr const char* CartaVazia = "Imagens\\CartaVazia.bmp";
 /// "Imagens\Objetivo" + two digits + ".bmp", 85 x 148; 0 is the back of the card.
 QString Objetivo(int numero);
-/// Objective cards 1..Objetivos have a face (the server deals these numbers).
+/// Objective cards 1..Objetivos have a face (the server deals these numbers): 1 Europe, Oceania and a third
+/// continent; 2 Asia and South America; 3 Europe, South America and a third; 4 eighteen territories with two
+/// armies each; 5 Asia and Africa; 6 North America and Africa; 7 twenty-four territories; 8 North America and
+/// Oceania; 9..14 destroy the army of colour 1..6 (twenty-four territories when it is one's own or already gone).
 inline constexpr int Objetivos = 14;
-/// Seat lamps of the preparation room (30 x 30): "Imagens\Esfera" + digit (0..4) + ".bmp".
+/// Seat lamps of the preparation room (30 x 30): "Imagens\Esfera" + digit + ".bmp". 0 is off, 3 the roulette
+/// light, 4 ready ("1" is shown as 4); every digit the server may send has a picture.
 QString Esfera(int digito);
+inline constexpr int DigitosDeEsfera = 10;
 
 // ---- Picture lists of the lobby and community windows -------------------------------------------
 enum class TamanhoInsignia {
@@ -103,7 +110,7 @@ inline constexpr int Papeis = 3;
 QString TituloDuelo(int indice);
 inline constexpr int TitulosDuelo = 10;
 
-// ---- Picture buttons and other pictures fixed in a window's design -------------------------------
+// ---- Picture buttons and other pictures fixed in a window's design ------------------------------
 /// "Imagens\" + window class + "_" + control + ".bmp", e.g. Botao("TFrChat", "Image12").
 QString Botao(const char* janela, const char* controle);
 
@@ -118,7 +125,7 @@ struct TFiguraDeJanela {
 /// Every picture button and embedded picture of every window, with the control's size.
 std::span<const TFiguraDeJanela> FigurasDeJanela();
 
-// ---- Sounds --------------------------------------------------------------------------
+// ---- Sounds -------------------------------------------------------------------------------------
 /// The effects played by name with TocarSom ("Sons\" + name + ".wav").
 std::span<const char* const> Efeitos();
 /// The room signal n (1..8) of "TocSom": "Som_0" + n.

@@ -116,6 +116,12 @@ const std::vector<TObjetivo>& Objetivos()
 
 const char* const NomesPlurais[] = {"", "AMARELOS", "AZUIS", "BRANCOS", "PRETOS", "VERDES", "VERMELHOS"};
 
+/// Height of a pill: two lines when the name does not fit in one.
+double AlturaDaPilula(const QString& texto, double largura)
+{
+    return QFontMetricsF(FonteEstreita(10, true)).horizontalAdvance(texto) > largura - 8 ? 27 : 17;
+}
+
 void Pilula(QPainter& p, const QRectF& r, const QString& texto, QColor cor)
 {
     p.setPen(QPen(cor.darker(170), 1));
@@ -123,7 +129,7 @@ void Pilula(QPainter& p, const QRectF& r, const QString& texto, QColor cor)
     g.setColorAt(0, cor.lighter(115));
     g.setColorAt(1, cor.darker(112));
     p.setBrush(g);
-    p.drawRoundedRect(r, r.height() / 2, r.height() / 2);
+    p.drawRoundedRect(r, 8.5, 8.5);
     TextoCentrado(p, r.adjusted(3, 0, -3, 0), texto, FonteEstreita(10, true), QColor(0x1a, 0x10, 0x04));
 }
 
@@ -185,8 +191,10 @@ void FaceDoObjetivo(QPainter& p, int numero)
         TextoCentrado(p, QRectF(7, 26, 71, 30), QStringLiteral("Conquistar na totalidade"), texto, Tinta);
         double y = 60;
         for (TContinente c : o.Alvos) {
-            Pilula(p, QRectF(7, y, 71, 17), QString::fromUtf8(Continente(c).Nome), Continente(c).Tinta);
-            y += 21;
+            const QString nome = QString::fromUtf8(Continente(c).Nome);
+            const double altura = AlturaDaPilula(nome, 71);
+            Pilula(p, QRectF(7, y, 71, altura), nome, Continente(c).Tinta);
+            y += altura + 4;
         }
         if (o.MaisUm) {
             TextoCentrado(p, QRectF(7, y, 71, 12), QStringLiteral("e mais"), FonteEstreita(10, false), Tinta);
@@ -205,16 +213,16 @@ void FaceDoObjetivo(QPainter& p, int numero)
         break;
     }
     case TObjetivo::Destruir: {
-        TextoCentrado(p, QRectF(7, 25, 71, 28), QStringLiteral("Destruir totalmente os ex\u00e9rcitos"), FonteEstreita(10, true), Tinta);
-        QRadialGradient halo(QPointF(42.5, 68), 18);
+        TextoCentrado(p, QRectF(6, 24, 73, 26), QStringLiteral("Destruir os ex\u00e9rcitos"), FonteEstreita(12, true), Tinta);
+        QRadialGradient halo(QPointF(42.5, 64), 15);
         halo.setColorAt(0, QColor(0, 0, 0, 60));
         halo.setColorAt(1, QColor(0, 0, 0, 0));
         p.setPen(Qt::NoPen);
         p.setBrush(halo);
-        p.drawEllipse(QPointF(42.5, 68), 18, 18);
-        DesenharSoldado(p, QRectF(33, 52, 19, 32), CorExercito(o.Numero), ContornoExercito(o.Numero));
-        Pilula(p, QRectF(7, 86, 71, 17), QString::fromLatin1(NomesPlurais[o.Numero]), CorExercito(o.Numero).lighter(o.Numero == 4 ? 300 : 110));
-        TextoCentrado(p, QRectF(6, 105, 73, 39),
+        p.drawEllipse(QPointF(42.5, 64), 15, 15);
+        DesenharSoldado(p, QRectF(34, 50, 17, 28), CorExercito(o.Numero), ContornoExercito(o.Numero));
+        Pilula(p, QRectF(7, 80, 71, 17), QString::fromLatin1(NomesPlurais[o.Numero]), CorExercito(o.Numero).lighter(o.Numero == 4 ? 300 : 110));
+        TextoCentrado(p, QRectF(6, 99, 73, 45),
             QStringLiteral("Se forem os seus ou j\u00e1 destru\u00eddos: 24 territ\u00f3rios"), FonteEstreita(10, false), Tinta);
         break;
     }

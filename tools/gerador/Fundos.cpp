@@ -319,12 +319,8 @@ QImage Missao(int w, int h)
     // Honour and ranking, then the three medal counts with their medals.
     Painel(p, QRectF(205, 4, 136, 64));
     Painel(p, QRectF(360, 4, 190, 64));
-    static const QColor metais[] = {QColor(0xc0, 0x7a, 0x38), QColor(0xc8, 0xcc, 0xd4), QColor(0xf0, 0xc4, 0x40)};
-    for (int i = 0; i < 3; ++i) {
-        const QImage medalha = DesenharMedalhaDeLugar(3 - i, 20, 30);
-        Q_UNUSED(metais);
-        p.drawImage(QPointF(380 + i * 65, 9), medalha);
-    }
+    for (int i = 0; i < 3; ++i) // bronze, silver and gold above their counts
+        p.drawImage(QPointF(380 + i * 65, 9), DesenharMedalhaDeLugar(3 - i, 20, 30));
     Rotulo(p, QPointF(380, 118), QStringLiteral("Escolha a dificuldade de uma nova miss\u00e3o"), 12);
     Botoes(p, {QRectF(379, 207, 76, 47), QRectF(459, 207, 76, 47), QRectF(539, 207, 76, 47)});
     Rotulo(p, QPointF(384, 272), QStringLiteral("3\u00aa Classe      2\u00aa Classe      1\u00aa Classe"), 11, QColor(0xe8, 0xd4, 0xa0));

@@ -408,8 +408,6 @@ void DesenharRotas(QPainter& p, const TModeloMapa& m)
     for (const auto& [a, b] : m.RotasMaritimas) {
         if ((a == 2 && b == 42)) {
             // Alaska and Vladivostok meet across the edge of the map.
-            const QPointF alasca = PontosMaisProximos(m, 2, 2).first;
-            Q_UNUSED(alasca);
             DesenharRota(p, QPointF(36, 104), QPointF(2, 112), 0.0);
             DesenharRota(p, QPointF(802, 118), QPointF(LimiteDireito - 2, 112), 0.0);
             p.setFont(FonteEstreita(10, true));
@@ -532,6 +530,29 @@ void DesenharNomesDosContinentes(QPainter& p)
         const QColor tinta = Continente(l.C).Tinta;
         TextoComHalo(p, QPointF(0, 0), QString::fromUtf8(Continente(l.C).Nome), tinta.lighter(120), QColor(10, 30, 50, 190), 2.0);
         p.restore();
+    }
+}
+
+void DesenharNomesDosOceanos(QPainter& p)
+{
+    struct TOceano {
+        const char* Nome;
+        QPointF Ponto;
+    };
+    const TOceano oceanos[] = {
+        {"Oceano\nPac\u00edfico", {18, 372}},
+        {"Oceano\nAtl\u00e2ntico", {262, 400}},
+        {"Oceano\n\u00cdndico", {556, 430}},
+    };
+    QFont fonte = Fonte(12, false, true);
+    fonte.setItalic(true);
+    fonte.setLetterSpacing(QFont::AbsoluteSpacing, 1.5);
+    p.setFont(fonte);
+    p.setPen(QColor(0xd8, 0xe8, 0xf0, 150));
+    for (const TOceano& o : oceanos) {
+        const QStringList linhas = QString::fromUtf8(o.Nome).split(QLatin1Char('\n'));
+        for (int i = 0; i < linhas.size(); ++i)
+            p.drawText(o.Ponto + QPointF(i * 8, i * 15 + 12), linhas[i]);
     }
 }
 
@@ -772,6 +793,7 @@ QImage DesenharMapa()
     QPainter p(&img);
     Suavizar(p);
     DesenharRotas(p, m);
+    DesenharNomesDosOceanos(p);
     DesenharNomesDosContinentes(p);
     DesenharRosaDosVentos(p, QPointF(62, 470), 36);
     DesenharNomes(p, m);

@@ -217,7 +217,7 @@ QColor CorDosPips(bool ataque)
     return ataque ? QColor(0xfa, 0xf6, 0xee) : QColor(0x1a, 0x1a, 0x1a);
 }
 
-/// The cup leans by frame: 0 and 2 stand still (2 is "ready to throw"), the others shake.
+/// The cup leans by frame: 0 and 2 stand upright (2 is also the picture at rest), the others shake.
 double InclinacaoDoCopo(int quadro)
 {
     static const double angulos[] = {0, -9, 0, 12, -14, 16, -12, 10, -6, 5};
@@ -541,15 +541,6 @@ QImage DesenharCopo(bool ataque, int quadro)
     const QColor couro = ataque ? QColor(0x9a, 0x22, 0x1a) : QColor(0x1e, 0x4a, 0x9a);
     const double angulo = InclinacaoDoCopo(quadro);
     const double salto = (quadro == 0 || quadro == 2) ? 0 : std::abs(angulo) / 4.0;
-    if (quadro == 2) {
-        // ready to throw: a soft glow
-        QRadialGradient brilho(QPointF(24, 26), 24);
-        brilho.setColorAt(0, QColor(0xff, 0xe0, 0x80, 120));
-        brilho.setColorAt(1, QColor(0xff, 0xe0, 0x80, 0));
-        p.setPen(Qt::NoPen);
-        p.setBrush(brilho);
-        p.drawEllipse(QPointF(24, 26), 24, 22);
-    }
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0, 0, 0, 120));
     p.drawEllipse(QPointF(24, 43), 15, 3.5);
@@ -740,10 +731,11 @@ QImage DesenharSuperAtaque(bool ligado)
 
 QImage DesenharEsfera(int digito)
 {
-    // 0 off, 1 and 4 ready (green), 2 waiting (red), 3 the roulette light (gold).
+    // 0 off, 1 and 4 ready (green), 2 waiting (red), 3 the roulette light (gold); other digits other colours.
     static const QColor cores[] = {QColor(0x40, 0x40, 0x48), QColor(0x30, 0xd0, 0x40), QColor(0xd8, 0x30, 0x20),
-        QColor(0xff, 0xc8, 0x20), QColor(0x30, 0xe8, 0x50)};
-    const QColor cor = cores[std::clamp(digito, 0, 4)];
+        QColor(0xff, 0xc8, 0x20), QColor(0x30, 0xe8, 0x50), QColor(0x30, 0x80, 0xf0), QColor(0xa0, 0x40, 0xe0),
+        QColor(0xf0, 0xf0, 0xf0), QColor(0xff, 0x80, 0x20), QColor(0x30, 0xe0, 0xe0)};
+    const QColor cor = cores[std::clamp(digito, 0, 9)];
     QImage img = NovaFigura(30, 30, QColor(0x10, 0x0c, 0x08));
     QPainter p(&img);
     Suavizar(p);

@@ -27,13 +27,14 @@ public:
     {
         const size_t i0 = size_t(inicio * Taxa);
         const size_t n = size_t(duracao * Taxa);
+        double fase = 0; // integrated, so the vibrato stays a vibrato however long the note
         for (size_t k = 0; k < n && i0 + k < FAmostras.size(); ++k) {
             const double t = double(k) / Taxa;
             const double env = std::min(1.0, t / ataque) * std::min(1.0, (duracao - t) / 0.02);
-            const double f = freq * (1 + vibrato * std::sin(2 * M_PI * 5.5 * t));
+            fase += 2 * M_PI * freq * (1 + vibrato * std::sin(2 * M_PI * 5.5 * t)) / Taxa;
             double v = 0;
             for (const auto& [mult, amp, decai] : parciais)
-                v += amp * std::exp(-decai * t) * std::sin(2 * M_PI * f * mult * t);
+                v += amp * std::exp(-decai * t) * std::sin(fase * mult);
             FAmostras[i0 + k] += volume * env * v;
         }
     }
@@ -100,14 +101,14 @@ public:
         Nota(inicio, 0.04, tom, volume * 0.6, {{1, 1, 90}, {1.6, 0.5, 120}}, 0.0005);
     }
 
-    /// The WAV file: normalised, faded at both ends.
-    QByteArray Wav() const
+    /// The WAV file: normalised to `pico` of full scale, faded at both ends.
+    QByteArray Wav(double alvo = 0.8) const
     {
         std::vector<double> s = FAmostras;
         double pico = 1e-9;
         for (double v : s)
             pico = std::max(pico, std::abs(v));
-        const double ganho = 0.8 / pico;
+        const double ganho = alvo / pico;
         const size_t borda = size_t(0.004 * Taxa);
         QByteArray dados;
         dados.resize(qsizetype(s.size() * 2));
@@ -156,8 +157,7 @@ double Nota(int semitonsDeLa4)
 }
 
 // Named notes (semitones from A4).
-constexpr int C4 = -9, D4 = -7, E4 = -5, F4 = -4, G4 = -2, A4 = 0, B4 = 2, C5 = 3, D5 = 5, E5 = 7, F5 = 8, G5 = 10,
-              A5 = 12, C6 = 15, E6 = 19, G6 = 22;
+constexpr int E4 = -5, G4 = -2, A4 = 0, C5 = 3, E5 = 7, G5 = 10, C6 = 15, E6 = 19, G6 = 22;
 
 QByteArray Bemvindo()
 {
@@ -185,7 +185,7 @@ QByteArray Atacado()
     TFaixa f(0.8);
     for (int i = 0; i < 2; ++i) {
         f.Metal(i * 0.3, 0.26, Nota(A4 - 12), 0.5);
-        f.Metal(i * 0.3, 0.26, Nota(E4 - 12 + 12), 0.25);
+        f.Metal(i * 0.3, 0.26, Nota(E4), 0.25);
     }
     f.Tambor(0.0, 0.5, 120, 40);
     f.Tambor(0.3, 0.5, 120, 40);
@@ -285,7 +285,7 @@ QByteArray Copo()
 QByteArray Objetivo()
 {
     TFaixa f(1.3);
-    const int notas[] = {A4 - 12, C5 - 12 + 12 - 12, E5 - 12, A4};
+    const int notas[] = {A4 - 12, C5 - 12, E5 - 12, A4}; // A minor, rising
     for (int i = 0; i < 4; ++i)
         f.Nota(i * 0.12, 1.1 - i * 0.12, Nota(notas[i]), 0.3, {{1, 1, 1.5}, {2, 0.3, 2.5}, {3, 0.1, 3}}, 0.04, 0.003);
     f.Sino(0.5, Nota(E6), 0.2, 0.7);
@@ -312,10 +312,12 @@ QByteArray Sinal(int n)
         f.Tambor(0.5, 0.8, 130, 45);
         f.Ruido(0.5, 0.4, 0.4, 6000, 8, 2000, 120);
         break;
-    case 4: // whistle
-        f.Nota(0.0, 0.25, 2100, 0.4, {{1, 1, 0}}, 0.01, 0.02);
-        f.Nota(0.32, 0.45, 2300, 0.4, {{1, 1, 0}}, 0.01, 0.03);
-        break;
+    case 4: // a referee's whistle: two blasts, with breath
+        f.Nota(0.0, 0.25, 1700, 0.4, {{1, 1, 0}, {2, 0.08, 0}}, 0.01, 0.015);
+        f.Nota(0.32, 0.45, 1850, 0.4, {{1, 1, 0}, {2, 0.08, 0}}, 0.01, 0.02);
+        f.Ruido(0.0, 0.25, 0.08, 5000, 2, 1500, 300);
+        f.Ruido(0.32, 0.45, 0.08, 5000, 2, 1500, 301);
+        return f.Wav(0.45);
     case 5: // charge!
         for (int i = 0; i < 4; ++i) {
             const int notas[] = {G4, C5, E5, G5};

@@ -98,7 +98,7 @@ void Cartas(TTabela& t)
     t.Figura(Fixo(CartaVazia), {69, 120}, DesenharCartaVazia);
     for (int objetivo = 0; objetivo <= Objetivos; ++objetivo)
         t.Figura(Objetivo(objetivo), {85, 148}, [objetivo] { return DesenharObjetivo(objetivo); });
-    for (int digito = 0; digito <= 4; ++digito)
+    for (int digito = 0; digito < DigitosDeEsfera; ++digito)
         t.Figura(Esfera(digito), {30, 30}, [digito] { return DesenharEsfera(digito); });
 }
 
