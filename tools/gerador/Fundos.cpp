@@ -423,12 +423,22 @@ QImage RankingDuelos(int w, int h)
     return img;
 }
 
+// Parchment: the chat's styles are dark inks (black, purple, blue, green, red) on a light page.
 QImage ChatFundo(int w, int h)
 {
-    QImage img = Base(w, h, QColor(0x0c, 0x0a, 0x06));
+    QImage img(w, h, QImage::Format_ARGB32_Premultiplied);
+    for (int y = 0; y < h; ++y) {
+        QRgb* linha = reinterpret_cast<QRgb*>(img.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            const double n = Ruido(x / 45.0, y / 45.0, 51, 3) * 0.7 + Ruido(x / 6.0, y / 6.0, 53, 2) * 0.3;
+            const double dx = (x - w / 2.0) / w, dy = (y - h / 2.0) / h;
+            const double f = (0.95 + 0.06 * n) * (1.0 - 0.18 * (dx * dx + dy * dy));
+            linha[x] = qRgb(std::clamp(int(0xf3 * f), 0, 255), std::clamp(int(0xeb * f), 0, 255), std::clamp(int(0xd6 * f), 0, 255));
+        }
+    }
     QPainter p(&img);
     Suavizar(p);
-    p.setOpacity(0.05);
+    p.setOpacity(0.06);
     Emblema(p, QPointF(w / 2.0, h / 2.0), 150);
     return img;
 }
