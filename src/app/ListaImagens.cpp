@@ -14,7 +14,8 @@ TListaImagens::TListaImagens(int largura, int altura)
 void TListaImagens::Adicionar(const QPixmap& figura)
 {
     const QSize tamanho(FLargura, FAltura);
-    FFiguras.push_back(figura.size() == tamanho
+    // A missing picture keeps its place in the list, drawing nothing.
+    FFiguras.push_back(figura.isNull() || figura.size() == tamanho
             ? figura
             : figura.scaled(tamanho, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
 }

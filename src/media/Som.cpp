@@ -2,6 +2,7 @@
 #include "media/Som.h"
 
 #include "app/Caminhos.h"
+#include "app/Recursos.h"
 #include "app/Sessao.h"
 
 #include <QHash>
@@ -29,7 +30,7 @@ void TocarSom(const QString& efeito)
     QSoundEffect*& som = efeitos[efeito];
     if (!som) {
         som = new QSoundEffect;
-        som->setSource(QUrl::fromLocalFile(CaminhoRecurso(QStringLiteral("Sons\\") + efeito + QStringLiteral(".wav"))));
+        som->setSource(QUrl::fromLocalFile(CaminhoRecurso(Recursos::CaminhoSom(efeito))));
     }
     som->play();
 }

@@ -1,6 +1,7 @@
 // Handlers of the lobby messages (players, chat, games) and of the preparation room's messages.
 #include "app/Envio.h"
 #include "app/Janelas.h"
+#include "app/Recursos.h"
 #include "app/Sessao.h"
 #include "app/Texto.h"
 #include "community/BlackList.h"
@@ -226,8 +227,7 @@ void TroTip(const M& m)
     if (!CorValida(cor))
         return;
     EstadoJogo.TipoTropa[size_t(cor - 1)] = m.Campo(2);
-    FrPrepara->Soldados[size_t(cor - 1)]->Carregar(QStringLiteral("Imagens\\Shape") + QString::number(cor)
-        + FormatarDoisDigitos(InteiroEstrito(m.Campo(2))) + QStringLiteral(".bmp"));
+    FrPrepara->Soldados[size_t(cor - 1)]->Carregar(Recursos::Tropa(cor, InteiroEstrito(m.Campo(2))));
 }
 
 void ValSor(const M& m)

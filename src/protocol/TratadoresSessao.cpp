@@ -2,6 +2,7 @@
 #include "app/Dialogos.h"
 #include "app/Envio.h"
 #include "app/Janelas.h"
+#include "app/Recursos.h"
 #include "app/Sessao.h"
 #include "app/Texto.h"
 #include "community/BlackList.h"
@@ -105,7 +106,7 @@ void InfAti(const M&)
 void SolRet(const M& m)
 {
     const int cor = InteiroLeniente(m.Cortados());
-    FrMapa->IconeStatus(cor, QStringLiteral("Imagens\\Conexao01.bmp"), true);
+    FrMapa->IconeStatus(cor, QString::fromLatin1(Recursos::ConexaoRetorno), true);
     if (m.Cortados() == QString::number(EstadoJogo.MinhaCor))
         RespostaKeepAlive();
 }
