@@ -64,7 +64,8 @@ private:
     QTemporaryDir FDados;
 };
 
-class PontaAPonta : public TAmbiente {
+/// A client of ours talking to a real server: log in, look at the lists, speak.
+class TClienteReal : public TAmbiente {
 protected:
     void SetUp() override
     {
@@ -137,13 +138,22 @@ protected:
     }
 };
 
+/// The first client, with a server of its own for the test.
+class PontaAPonta : public TClienteReal {
+protected:
+    void SetUp() override
+    {
+        TClienteReal::SetUp();
+        ASSERT_TRUE(servidor.Iniciar());
+        TPedidoLogin::PortaServidorLogin = servidor.PortaLogin;
+    }
+    TServidorDeTeste servidor;
+};
+
 } // namespace
 
 TEST_F(PontaAPonta, DoisClientesSeVeemEConversam)
 {
-    TServidorDeTeste servidor;
-    ASSERT_TRUE(servidor.Iniciar());
-    TPedidoLogin::PortaServidorLogin = servidor.PortaLogin;
     ASSERT_TRUE(Entrar("Soldado", "velmor"));
     auto filho = IniciarFilho("conversa", servidor);
     ASSERT_TRUE(EsperarAte([] { return NaListaDeJogadores("Cabo"); }, Paciencia));
@@ -155,9 +165,6 @@ TEST_F(PontaAPonta, DoisClientesSeVeemEConversam)
 
 TEST_F(PontaAPonta, SenhaErradaMostraOMotivo)
 {
-    TServidorDeTeste servidor;
-    ASSERT_TRUE(servidor.Iniciar());
-    TPedidoLogin::PortaServidorLogin = servidor.PortaLogin;
     EXPECT_FALSE(Entrar("Soldado", "errada"));
     EXPECT_TRUE(FrLogin->Status->text().startsWith("Falha no login:")) << FrLogin->Status->text().toStdString();
     EXPECT_GT(FrLogin->Status->text().size(), QString("Falha no login:").size());
@@ -166,9 +173,6 @@ TEST_F(PontaAPonta, SenhaErradaMostraOMotivo)
 
 TEST_F(PontaAPonta, SegundoLoginDerrubaOPrimeiro)
 {
-    TServidorDeTeste servidor;
-    ASSERT_TRUE(servidor.Iniciar());
-    TPedidoLogin::PortaServidorLogin = servidor.PortaLogin;
     ASSERT_TRUE(Entrar("Soldado", "velmor"));
     auto filho = IniciarFilho("mesma-conta", servidor);
     const QString aviso = QString::fromUtf8("Esta instância foi desconetada por que Você está conectado através de outro local !");
@@ -179,9 +183,6 @@ TEST_F(PontaAPonta, SegundoLoginDerrubaOPrimeiro)
 
 TEST_F(PontaAPonta, StaffExpulsaUmJogador)
 {
-    TServidorDeTeste servidor;
-    ASSERT_TRUE(servidor.Iniciar());
-    TPedidoLogin::PortaServidorLogin = servidor.PortaLogin;
     ASSERT_TRUE(Entrar("Vigia", "velmor"));
     ASSERT_NE(FrChat->MainMenu1, nullptr);
     auto filho = IniciarFilho("expulso", servidor);
@@ -194,7 +195,7 @@ TEST_F(PontaAPonta, StaffExpulsaUmJogador)
 }
 
 // The second client's side of each scenario; it runs only when started by a test above.
-using PontaAPontaFilho = PontaAPonta;
+using PontaAPontaFilho = TClienteReal;
 
 TEST_F(PontaAPontaFilho, Cenario)
 {
