@@ -21,14 +21,14 @@ const TDadosContinente& Continente(TContinente c);
 
 struct TTerritorio {
     int Numero;            ///< 1..42
-    const char* Nome;      ///< name of the territory list, UTF-8
+    QString Nome;          ///< name of the territory list
     char Simbolo;          ///< 'T' triangle, 'B' ball, 'Q' square
     TContinente Continente;
     QPoint Marcador;       ///< top-left of the 32 x 32 marker on the board
     std::vector<int> Vizinhos;
 
     QPoint Centro() const { return Marcador + QPoint(16, 16); }
-    QString NomeQ() const { return QString::fromUtf8(Nome); }
+    QString NomeQ() const { return Nome; }
 };
 
 /// Territories 1..42 (index 0 is unused).
