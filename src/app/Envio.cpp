@@ -19,8 +19,6 @@ void Transmitir(const QString& fio)
 {
     if (FrLogin)
         FrLogin->EnviarTexto(fio);
-    else if (TFrLogin::SaidaDeTeste)
-        TFrLogin::SaidaDeTeste(fio);
 }
 
 } // namespace

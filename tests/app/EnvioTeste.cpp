@@ -7,7 +7,18 @@
 
 #include <QFile>
 
-using Envio = TAmbiente;
+namespace {
+
+class Envio : public TAmbiente {
+protected:
+    void SetUp() override
+    {
+        TAmbiente::SetUp();
+        CriarJanelas(); // sends pass through the login window's EnviarTexto
+    }
+};
+
+} // namespace
 
 TEST_F(Envio, NumeradaLevaTokenENumeroEVoltaAZeroDepoisDe9999)
 {
